@@ -1,0 +1,111 @@
+#include "app/TForm1.h"
+
+#include <utility>
+
+#include "common/DateSerial.h"
+#include "statistics/NumberFrequency.h"
+
+namespace varo {
+namespace {
+
+// 14.10.1962, the first draw of the bet: design date and minimum of the statistics start.
+const double kFirstDrawDate = dateFromCivil(1962, 10, 14);
+// The check date's picker accepts one week earlier.
+const double kCheckDateMinimum = dateFromCivil(1962, 10, 7);
+
+std::string withTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+}  // namespace
+
+TForm1::TForm1(FormServices services) : services_(std::move(services)) {
+    // Design states of the option check boxes; CheckBox16/17 are the hidden weekday options.
+    for (int n : {2, 3, 4, 5, 8, 9, 10, 14, 16, 18})
+        checkBox[n] = true;
+
+    upDown[1] = {100, 21, 279};
+    upDown[2] = {180, 21, 279};
+    upDown[3] = {3, 0, 5};
+    upDown[4] = {0, 0, 5};
+    upDown[5] = {0, 0, 5};
+    upDown[6] = {5, 3, 6};
+    upDown[7] = {100, 1, 10000};
+    upDown[8] = {12, 1, 12};
+
+    DateTimePicker1 = {kFirstDrawDate, kCheckDateMinimum};
+    DateTimePicker2 = {kFirstDrawDate, kFirstDrawDate};
+
+    Label13 = "Quersumme";
+    ProxyPortEdit = "80";
+    Memo1 = "Memo1";
+}
+
+void TForm1::setChangeListener(std::function<void(FormPart)> listener) {
+    listener_ = std::move(listener);
+}
+
+void TForm1::changed(FormPart part) {
+    if (listener_) listener_(part);
+}
+
+void TForm1::FormCreate(int outerHeight) {
+    SoundName = "yippee.wav";
+    LaufMax = 100000;
+    sortieren = false;
+    Groesse = outerHeight;
+
+    // Settings are not stored yet: the design values stand.
+    sortieren = true;
+    FileNameEdit = "Lotto.html";
+    URLEdit = "https://www.example.org/auswahlwette/quoten";
+    if (ProxyHostEdit.empty()) ProxyPortEdit = "80";
+    LaufMax = upDown[7].position * 1000;
+
+    ZahlenFile = kZahlenFile;
+    Home = withTrailingSlash(services_.programDirectory);
+
+    DateTimePicker1.setDate(services_.clock.today());
+
+    // The start-up statistic is best effort: without a history the chart stays empty.
+    try {
+        SpeedButton2Click();
+    } catch (const std::exception&) {
+    }
+    changed(FormPart::All);
+}
+
+void TForm1::FormClose() {}
+
+void TForm1::FormResize(int outerHeight) {
+    if (outerHeight == Groesse || Groesse <= 0) return;
+    try {
+        services_.ui.scalePages(static_cast<double>(outerHeight) / Groesse);
+    } catch (const std::exception&) {
+        // A failed scaling leaves the pages as they were.
+    }
+    Groesse = outerHeight;
+}
+
+void TForm1::Label52Click(const std::string& caption) {
+    services_.shell.open(caption);
+}
+
+void TForm1::SpeedButton2Click() {
+    BusyCursor busy(services_.ui);
+    const std::vector<DrawRecord> draws = history().scan();
+    aktDatum = DateTimePicker2.date;
+    Series2.showOnly(StatSeries::Series::Series2);
+    Series2.clear();
+    Series2.setMarksVisible(false);
+    changed(FormPart::Chart);
+
+    const NumberFrequency frequency = countNumberFrequency(
+        draws, aktDatum,
+        [this](const DrawRecord& draw) { services_.ui.showMessage(formatShortDate(draw.Datum)); });
+    publishNumberFrequency(frequency, Series2);
+    changed(FormPart::Chart);
+}
+
+}  // namespace varo

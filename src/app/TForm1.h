@@ -1,0 +1,99 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/Controls.h"
+#include "history/DrawHistoryFile.h"
+#include "platform/Clock.h"
+#include "platform/Shell.h"
+#include "platform/Ui.h"
+#include "statistics/StatSeries.h"
+
+namespace varo {
+
+// The pages of the main window in tab order. TabSheet2 exists with its tab hidden.
+enum class Page { TabSheet1, TabSheet2, TabSheet6, TabSheet5, TabSheet4, TabSheet3 };
+
+// Which part of the form a handler changed, so that the view refreshes just that part.
+enum class FormPart { All, Chart, Page, Status, DrawLines, Options };
+
+// What the form needs from the platform.
+struct FormServices {
+    Ui& ui;
+    Shell& shell;
+    Clock& clock;
+    std::string programDirectory;  // folder of the program file
+};
+
+// The main window as plain state and handlers. The Qt view shows these fields and turns
+// widget events into calls of the handlers; everything the program decides happens here.
+class TForm1 {
+  public:
+    explicit TForm1(FormServices services);
+
+    // Tells the view which part changed.
+    void setChangeListener(std::function<void(FormPart)> listener);
+
+    // --- handlers -------------------------------------------------------------------
+    // Runs once before the window is first shown; outerHeight is the window's height then.
+    void FormCreate(int outerHeight);
+    // The window is closing (close button, title bar, desktop session, SIGTERM).
+    void FormClose();
+    // Every size change of the window.
+    void FormResize(int outerHeight);
+    // The three link labels pass their caption to the shell.
+    void Label52Click(const std::string& caption);
+    // Number frequency.
+    void SpeedButton2Click();
+
+    // --- fields of the main window --------------------------------------------------
+    std::string SoundName;
+    std::int32_t LaufMax = 0;
+    bool sortieren = false;
+    std::int32_t Groesse = 0;
+    std::string Home;
+    std::string ZahlenFile;
+    double aktDatum = 0.0;
+
+    Page activePage = Page::TabSheet1;
+
+    // CheckBox1..CheckBox18 by their number; index 0 is unused.
+    std::array<bool, 19> checkBox{};
+    // UpDown1..UpDown8 by their number; index 0 is unused.
+    std::array<SpinBox, 9> upDown{};
+
+    DatePicker DateTimePicker1;  // check date (Datenbank page)
+    DatePicker DateTimePicker2;  // start date of the statistics (Diagramm page)
+
+    std::string Label35;  // draw line on the tip page
+    std::string Label29;  // draw line on the Datenbank page
+    std::string Label13;  // sum line of the current draw
+
+    std::string FileNameEdit;
+    std::string URLEdit;
+    std::string ProxyHostEdit;
+    std::string ProxyPortEdit;
+    std::string Memo1;
+
+    // Panel 0: progress of the weekly update; panel 1: notices and the generator's progress.
+    std::array<std::string, 2> statusPanels;
+
+    StatSeries Series2;
+
+    DrawHistoryFile history() const { return DrawHistoryFile(Home); }
+
+  private:
+    void changed(FormPart part);
+
+    FormServices services_;
+    std::function<void(FormPart)> listener_;
+};
+
+// The design values of the window.
+inline constexpr int kDesignClientWidth = 527;
+inline constexpr int kDesignClientHeight = 440;
+
+}  // namespace varo

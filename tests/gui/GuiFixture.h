@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "app/TForm1.h"
+#include "gui/Application.h"
+#include "gui/MainWindow.h"
+#include "platform/qt/QtUi.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+
+namespace varo::test {
+
+// The program's window wired as at start, with a fixed clock and a recording shell.
+class GuiFixture : public ::testing::Test {
+  protected:
+    GuiFixture() : clock(46366.0) {}
+
+    void start() {
+        form = std::make_unique<TForm1>(FormServices{ui, shell, clock, folder.path()});
+        window = std::make_unique<MainWindow>(*form);
+        attachUi(ui, *window);
+        window->run([this] { form->FormCreate(window->height()); });
+        window->show();
+        QApplication::processEvents();
+    }
+
+    template <typename T>
+    T* find(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // Answers the next modal dialog by closing it and hands back its text.
+    static void closeNextDialog(QString* text) {
+        QTimer::singleShot(0, [text] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                if (text) *text = dialog->property("text").toString();
+                dialog->close();
+            }
+        });
+    }
+
+    TempDir folder;
+    QtUi ui;
+    FakeShell shell;
+    FixedClock clock;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace varo::test

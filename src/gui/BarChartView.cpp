@@ -53,7 +53,7 @@ void BarChartView::paintEvent(QPaintEvent*) {
     const int valueLabelWidth = labelMetrics.horizontalAdvance(numberText(shownHi)) + 8;
     const QRect plot(rect().left() + valueLabelWidth + 6, rect().top() + 10,
                      width() - valueLabelWidth - 16,
-                     height() - 20 - labelMetrics.height() - captionMetrics.height() - 8);
+                     height() - 20 - 2 * labelMetrics.height() - captionMetrics.height() - 8);
     if (plot.width() < 10 || plot.height() < 10) return;
 
     auto yOf = [&](double value) {
@@ -83,17 +83,22 @@ void BarChartView::paintEvent(QPaintEvent*) {
     if (count > 0) {
         const double slot = static_cast<double>(plot.width()) / count;
         const double barWidth = std::max(1.0, slot * 0.7);
-        // Every category label when they fit, otherwise every k-th one.
+        // Every category label: in one row when they fit, in two staggered rows when they
+        // fit that way, otherwise every k-th one.
         const int widest = labelMetrics.horizontalAdvance(numberText(points.back().x)) + 2;
-        const int labelEvery = std::max(1, static_cast<int>(std::ceil(widest / slot)));
+        const bool staggered = widest > slot && widest <= 2 * slot;
+        const int labelEvery =
+            staggered ? 1 : std::max(1, static_cast<int>(std::ceil(widest / slot)));
         for (int i = 0; i < count; ++i) {
             const StatPoint& point = points[static_cast<std::size_t>(i)];
             const double left = plot.left() + i * slot + (slot - barWidth) / 2;
             const double top = yOf(point.y);
-            if (point.y > lo) {
+            if (point.y > 0) {
+                // A bar at the bottom of a fixed range keeps a stub so that it stays visible.
+                const double barTop = std::min(top, plot.bottom() - 2.0);
                 p.setPen(kBarEdge);
                 p.setBrush(kBarColour);
-                p.drawRect(QRectF(left, top, barWidth, plot.bottom() - top));
+                p.drawRect(QRectF(left, barTop, barWidth, plot.bottom() - barTop));
             }
             if (series_.marksVisible()) {
                 p.setPen(palette().color(QPalette::Text));
@@ -103,8 +108,10 @@ void BarChartView::paintEvent(QPaintEvent*) {
             }
             if (i % labelEvery == 0) {
                 p.setPen(palette().color(QPalette::Text));
-                p.drawText(QRectF(left + barWidth / 2 - slot * labelEvery / 2.0, plot.bottom() + 2,
-                                  slot * labelEvery, labelMetrics.height()),
+                const double row = staggered && i % 2 == 1 ? labelMetrics.height() : 0.0;
+                const double span = staggered ? 2 * slot : slot * labelEvery;
+                p.drawText(QRectF(left + barWidth / 2 - span / 2.0, plot.bottom() + 2 + row, span,
+                                  labelMetrics.height()),
                            Qt::AlignHCenter | Qt::AlignTop, numberText(point.x));
             }
         }
@@ -112,7 +119,7 @@ void BarChartView::paintEvent(QPaintEvent*) {
 
     p.setFont(font());
     p.setPen(palette().color(QPalette::Text));
-    p.drawText(QRect(plot.left(), plot.bottom() + labelMetrics.height() + 6, plot.width(),
+    p.drawText(QRect(plot.left(), plot.bottom() + 2 * labelMetrics.height() + 6, plot.width(),
                      captionMetrics.height()),
                Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(series_.caption()));
 }

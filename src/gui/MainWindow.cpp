@@ -43,6 +43,8 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent) : QMainWindow(parent), for
     pages_ = new QTabWidget(this);
     pages_->setObjectName("PageControl1");
     pages_->setAccessibleName("Seiten");
+    // Five tabs share 527 pixels; the style's wide padding would push the last one out of view.
+    pages_->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
     pages_->addTab(buildTipPage(), "Lottotipp");
     auto* lastDraw = new QWidget;
     lastDraw->setObjectName("TabSheet2");

@@ -1,5 +1,6 @@
 #include "gui/PageScaler.h"
 
+#include <QAbstractButton>
 #include <QLayout>
 
 #include <cmath>
@@ -29,9 +30,12 @@ void PageScaler::record() {
     std::vector<QWidget*> widgets{root_};
     for (QWidget* child : root_->findChildren<QWidget*>())
         widgets.push_back(child);
-    for (QWidget* widget : widgets)
+    for (QWidget* widget : widgets) {
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
         designs_.push_back({widget, widget->geometry(), widget != root_ && !managedByLayout(widget),
-                            pixelSizeOf(widget->font())});
+                            pixelSizeOf(widget->font()),
+                            button && !button->icon().isNull() ? button->iconSize() : QSize()});
+    }
 }
 
 void PageScaler::scaleBy(double ratio) {
@@ -43,6 +47,10 @@ void PageScaler::scaleBy(double ratio) {
         QFont font = design.widget->font();
         font.setPixelSize(std::max(1, scaled(design.fontPixels, factor_)));
         design.widget->setFont(font);
+        if (design.iconSize.isValid()) {
+            static_cast<QAbstractButton*>(design.widget.data())
+                ->setIconSize(design.iconSize * factor_);
+        }
         if (design.placed) {
             const QRect& g = design.geometry;
             design.widget->setGeometry(scaled(g.x(), factor_), scaled(g.y(), factor_),

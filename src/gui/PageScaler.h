@@ -24,6 +24,7 @@ class PageScaler {
         QRect geometry;
         bool placed;  // not managed by a layout
         int fontPixels;
+        QSize iconSize;  // image buttons only
     };
     void record();
 

@@ -35,9 +35,9 @@ void buildTipGrid(QWidget* page) {
             cell->setMaxLength(3);
         }
         widgets::valueLabel(page, tipHitsLabelName(tip).c_str(),
-                            QString("%1. Tipp Treffer").arg(tip), {286, y, 56, 20});
+                            QString("%1. Tipp Treffer").arg(tip), {284, y, 50, 20});
         widgets::valueLabel(page, tipSumLabelName(tip).c_str(),
-                            QString("%1. Tipp Quersumme").arg(tip), {344, y, 42, 20});
+                            QString("%1. Tipp Quersumme").arg(tip), {336, y, 32, 20});
     }
 }
 
@@ -79,14 +79,14 @@ QWidget* MainWindow::buildTipPage() {
     buildTipGrid(page);
 
     widgets::button(
-        page, "SpeedButton4", "Tipps in DB suchen", {392, 38, 102, 26},
+        page, "SpeedButton4", "Tipps in DB suchen", {372, 38, 124, 26},
         QString::fromUtf8("Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"));
-    widgets::button(page, "SpeedButton1", "Tippverteilung", {392, 70, 102, 26});
+    widgets::button(page, "SpeedButton1", "Tippverteilung", {372, 70, 124, 26});
     widgets::button(
-        page, "SpeedButton3", "Tipp drucken", {392, 102, 102, 26},
+        page, "SpeedButton3", "Tipp drucken", {372, 102, 124, 26},
         QString::fromUtf8("Der Tipp wurd als Textgespeichert und angezeigt. Kann natürlich "
                           "auch gedrucktwerden und zur annahmestelle gebracht werden."));
-    widgets::button(page, "SpeedButton12", "auf Tippschein drucken", {392, 134, 102, 26})
+    widgets::button(page, "SpeedButton12", "auf Tippschein drucken", {372, 134, 124, 26})
         ->setVisible(false);
 
     const int belowGrid = kGridTop + kTipCount * kRowHeight + 4;

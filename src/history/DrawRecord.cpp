@@ -4,13 +4,6 @@
 
 namespace varo {
 
-std::uint8_t DrawRecord::numberByte(int i) const {
-    if (i >= 1 && i <= 6) return Zahlen[static_cast<std::size_t>(i - 1)];
-    if (i == 7) return Zusatzzahl;
-    if (i == 8) return Superzahl;
-    return 0;
-}
-
 // The layout is fixed little-endian whatever the host, so the date goes through its bit
 // pattern byte by byte.
 DrawRecord DrawRecord::fromBytes(const unsigned char* bytes) {

@@ -21,7 +21,12 @@ struct DrawRecord {
 
     // Byte i of the number block, i = 1..8 as in Zahl[1..8]: 1..6 the numbers,
     // 7 the bonus number, 8 the eighth byte.
-    std::uint8_t numberByte(int i) const;
+    std::uint8_t numberByte(int i) const {
+        if (i >= 1 && i <= 6) return Zahlen[static_cast<std::size_t>(i - 1)];
+        if (i == 7) return Zusatzzahl;
+        if (i == 8) return Superzahl;
+        return 0;
+    }
 
     static DrawRecord fromBytes(const unsigned char* bytes);
     void toBytes(unsigned char* bytes) const;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/FileError.h"
+#include "support/HistoryFixture.h"
 #include "support/TempDir.h"
 
 namespace varo {
@@ -24,15 +25,7 @@ namespace fs = std::filesystem;
 
 // One record on disk: the date as a little-endian double, then eight number bytes.
 Bytes recordBytes(double date, std::array<std::uint8_t, 8> numbers) {
-    Bytes bytes(DrawRecord::kSize);
-    DrawRecord r;
-    r.Datum = date;
-    for (std::size_t i = 0; i < 6; ++i)
-        r.Zahlen[i] = numbers[i];
-    r.Zusatzzahl = numbers[6];
-    r.Superzahl = numbers[7];
-    r.toBytes(bytes.data());
-    return bytes;
+    return test::historyBytes({test::draw(date, numbers)});
 }
 
 Bytes concat(std::initializer_list<Bytes> parts) {
@@ -43,8 +36,7 @@ Bytes concat(std::initializer_list<Bytes> parts) {
 }
 
 DrawRecord record(double date, std::array<std::uint8_t, 8> numbers) {
-    const Bytes bytes = recordBytes(date, numbers);
-    return DrawRecord::fromBytes(bytes.data());
+    return test::draw(date, numbers);
 }
 
 // Three Sunday draws a week apart; the eighth bytes differ (0, 255, 9) so a rewrite that

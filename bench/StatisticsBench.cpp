@@ -16,6 +16,10 @@ class NullShell : public varo::Shell {
   public:
     void open(const std::string&) override {}
 };
+class NullSound : public varo::Sound {
+public:
+    void playAsync(const std::string&) override {}
+};
 class NullClock : public varo::Clock {
   public:
     double today() override { return 46366.0; }
@@ -28,8 +32,9 @@ void BM_NumberFrequency(benchmark::State& state) {
     NullUi ui;
     NullShell shell;
     NullClock clock;
-    varo::TForm1 form(
-        {ui, shell, clock, varo::bench::writeBenchHistory(static_cast<int>(state.range(0)))});
+    NullSound sound;
+    varo::TForm1 form({ui, shell, clock, sound,
+                       varo::bench::writeBenchHistory(static_cast<int>(state.range(0)))});
     form.FormCreate(440);
     for (auto _ : state) {
         form.SpeedButton2Click();

@@ -6,6 +6,7 @@
 #include "gui/MainWindow.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/DesktopShell.h"
+#include "platform/qt/QtSound.h"
 #include "platform/qt/QtUi.h"
 
 int main(int argc, char* argv[]) {
@@ -15,7 +16,9 @@ int main(int argc, char* argv[]) {
     varo::QtUi ui;
     varo::DesktopShell shell;
     varo::SystemClock clock;
-    varo::TForm1 form({ui, shell, clock, QCoreApplication::applicationDirPath().toStdString()});
+    varo::QtSound sound;
+    varo::TForm1 form(
+        {ui, shell, clock, sound, QCoreApplication::applicationDirPath().toStdString()});
 
     varo::MainWindow window(form);
     varo::attachUi(ui, window);

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "common/DateSerial.h"
-#include "statistics/NumberFrequency.h"
 
 namespace varo {
 namespace {
@@ -90,22 +89,6 @@ void TForm1::FormResize(int outerHeight) {
 
 void TForm1::Label52Click(const std::string& caption) {
     services_.shell.open(caption);
-}
-
-void TForm1::SpeedButton2Click() {
-    BusyCursor busy(services_.ui);
-    const std::vector<DrawRecord> draws = history().scan();
-    aktDatum = DateTimePicker2.date;
-    Series2.showOnly(StatSeries::Series::Series2);
-    Series2.clear();
-    Series2.setMarksVisible(false);
-    changed(FormPart::Chart);
-
-    const NumberFrequency frequency = countNumberFrequency(
-        draws, aktDatum,
-        [this](const DrawRecord& draw) { services_.ui.showMessage(formatShortDate(draw.Datum)); });
-    publishNumberFrequency(frequency, Series2);
-    changed(FormPart::Chart);
 }
 
 }  // namespace varo

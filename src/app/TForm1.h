@@ -6,11 +6,14 @@
 #include <string>
 
 #include "app/Controls.h"
+#include "evaluation/CurrentDraw.h"
 #include "history/DrawHistoryFile.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
+#include "platform/Sound.h"
 #include "platform/Ui.h"
 #include "statistics/StatSeries.h"
+#include "tipsheet/TipSheet.h"
 
 namespace varo {
 
@@ -18,13 +21,14 @@ namespace varo {
 enum class Page { TabSheet1, TabSheet2, TabSheet6, TabSheet5, TabSheet4, TabSheet3 };
 
 // Which part of the form a handler changed, so that the view refreshes just that part.
-enum class FormPart { All, Chart, Page, Status, DrawLines, Options };
+enum class FormPart { All, Chart, Page, Status, DrawLines, Options, TipSheet };
 
 // What the form needs from the platform.
 struct FormServices {
     Ui& ui;
     Shell& shell;
     Clock& clock;
+    Sound& sound;
     std::string programDirectory;  // folder of the program file
 };
 
@@ -46,8 +50,29 @@ class TForm1 {
     void FormResize(int outerHeight);
     // The three link labels pass their caption to the shell.
     void Label52Click(const std::string& caption);
-    // Number frequency.
-    void SpeedButton2Click();
+
+    // Statistics, each publishing into Series2.
+    void SpeedButton2Click();  // number frequency
+    void Button2Click();       // pairs
+    void Button3Click();       // triples
+    void Button4Click();       // quadruples
+    void Button5Click();       // overdue numbers
+    void SpeedButton9Click();  // sum distribution
+    void Button6Click();       // distribution of the tip sheet's numbers
+
+    // Tip sheet.
+    void Edit1Change(int tip, int position, const std::string& text);  // a cell's text changed
+    void Edit1Exit();                                                  // a cell lost the focus
+    void Label30Click(int tip);                                        // toggle a tip's mark
+    void SpeedButton11Click();                                         // clear all tips
+
+    // Current draw.
+    void SpeedButton5Click();  // select the draw of the check date
+    void SpeedButton6Click();  // one draw back
+    void SpeedButton7Click();  // one draw forward
+
+    // Checks every tip against Zahl; returns the best hit count of the complete rows.
+    int Komplettcheck();
 
     // --- fields of the main window --------------------------------------------------
     std::string SoundName;
@@ -82,6 +107,9 @@ class TForm1 {
     std::array<std::string, 2> statusPanels;
 
     StatSeries Series2;
+
+    TipSheet tips;
+    CurrentDraw current;
 
     DrawHistoryFile history() const { return DrawHistoryFile(Home); }
 

@@ -142,6 +142,7 @@ void MainWindow::refresh(FormPart part) {
             refreshDrawLines();
             refreshStatus();
             refreshPage();
+            refreshTipSheet();
             chart_->update();
             break;
         case FormPart::Chart:
@@ -158,6 +159,9 @@ void MainWindow::refresh(FormPart part) {
             break;
         case FormPart::Options:
             refreshOptions();
+            break;
+        case FormPart::TipSheet:
+            refreshTipSheet();
             break;
     }
 }
@@ -184,6 +188,8 @@ void MainWindow::refreshOptions() {
         }
     }
 }
+
+void MainWindow::refreshTipSheet() {}
 
 void MainWindow::refreshDrawLines() {
     label35_->setText(QString::fromStdString(form_.Label35));

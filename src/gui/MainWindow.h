@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow {
     void refresh(FormPart part);
     void refreshOptions();
     void refreshDrawLines();
+    void refreshTipSheet();
     void refreshStatus();
     void refreshPage();
 

@@ -18,7 +18,7 @@ constexpr double kFirstSunday = 22933.0;
 
 class TForm1Test : public ::testing::Test {
   protected:
-    TForm1Test() : clock(kToday), form({ui, shell, clock, folder.path()}) {
+    TForm1Test() : clock(kToday), form({ui, shell, clock, sound, folder.path()}) {
         form.setChangeListener([this](FormPart part) { changes.push_back(part); });
     }
 
@@ -30,6 +30,7 @@ class TForm1Test : public ::testing::Test {
     test::FakeUi ui;
     test::FakeShell shell;
     test::FixedClock clock;
+    test::FakeSound sound;
     TForm1 form;
     std::vector<FormPart> changes;
 };
@@ -161,7 +162,7 @@ TEST_F(TForm1Test, LinkLabelPassesItsCaptionUnchanged) {
 }
 
 TEST_F(TForm1Test, HomeGetsATrailingSlash) {
-    TForm1 other({ui, shell, clock, "/opt/varo"});
+    TForm1 other({ui, shell, clock, sound, "/opt/varo"});
     other.FormCreate(466);
     EXPECT_EQ(other.Home, "/opt/varo/");
     EXPECT_EQ(other.history().path(), "/opt/varo/varo.dat");

@@ -24,7 +24,7 @@ class GuiFixture : public ::testing::Test {
     GuiFixture() : clock(46366.0) {}
 
     void start() {
-        form = std::make_unique<TForm1>(FormServices{ui, shell, clock, folder.path()});
+        form = std::make_unique<TForm1>(FormServices{ui, shell, clock, sound, folder.path()});
         window = std::make_unique<MainWindow>(*form);
         attachUi(ui, *window);
         window->run([this] { form->FormCreate(window->height()); });
@@ -51,6 +51,7 @@ class GuiFixture : public ::testing::Test {
     QtUi ui;
     FakeShell shell;
     FixedClock clock;
+    FakeSound sound;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<MainWindow> window;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Shell.h"
+#include "platform/Sound.h"
 #include "platform/Ui.h"
 
 namespace varo::test {
@@ -29,6 +30,12 @@ class FakeShell : public Shell {
   public:
     void open(const std::string& target) override { opened.push_back(target); }
     std::vector<std::string> opened;
+};
+
+class FakeSound : public Sound {
+public:
+    void playAsync(const std::string& path) override { played.push_back(path); }
+    std::vector<std::string> played;
 };
 
 class FixedClock : public Clock {

@@ -66,13 +66,17 @@ void TForm1::FormCreate(int outerHeight) {
     Home = withTrailingSlash(services_.programDirectory);
 
     DateTimePicker1.setDate(services_.clock.today());
+    changed(FormPart::All);
+
+    // The latest draw and the restored tips checked against it. A damaged history ends the
+    // start-up here with the error box; the window still opens.
+    SpeedButton5Click();
 
     // The start-up statistic is best effort: without a history the chart stays empty.
     try {
         SpeedButton2Click();
     } catch (const std::exception&) {
     }
-    changed(FormPart::All);
 }
 
 void TForm1::FormClose() {}

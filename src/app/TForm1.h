@@ -17,6 +17,8 @@
 
 namespace varo {
 
+struct GroupKind;
+
 // The pages of the main window in tab order. TabSheet2 exists with its tab hidden.
 enum class Page { TabSheet1, TabSheet2, TabSheet6, TabSheet5, TabSheet4, TabSheet3 };
 
@@ -115,6 +117,18 @@ class TForm1 {
 
   private:
     void changed(FormPart part);
+
+    // Steps the statistics share (TForm1Statistics.cpp).
+    std::vector<DrawRecord> beginHistoryStatistic();
+    void emptyChart();
+    void finishStatistic(bool showChartPage);
+    void groupStatistic(const GroupKind& kind);  // pairs, triples or quadruples
+
+    void playWinSound();
+    // Stepping passes over draws on a weekday whose option is off.
+    bool excludedDay(double date) const;
+    // Makes the record the current draw: Zahl, Datum1, the draw lines and the check date.
+    void showDraw(const DrawRecord& record, bool threeBlanks);
 
     FormServices services_;
     std::function<void(FormPart)> listener_;

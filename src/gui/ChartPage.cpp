@@ -31,13 +31,15 @@ QWidget* MainWindow::buildChartPage() {
         const char* name;
         const char* caption;
         const char* hint;
+        void (TForm1::*handler)();
     };
     const Tool textTools[] = {
-        {"SpeedButton9", "QS", "Verteilung der Quersumme der Ziehungen"},
-        {"SpeedButton19", "2er", nullptr},
-        {"SpeedButton17", "3er", nullptr},
-        {"SpeedButton18", "4er", nullptr},
-        {"SpeedButton20", "Ausstehende", nullptr},
+        {"SpeedButton9", "QS", "Verteilung der Quersumme der Ziehungen",
+         &TForm1::SpeedButton9Click},
+        {"SpeedButton19", "2er", nullptr, &TForm1::Button2Click},
+        {"SpeedButton17", "3er", nullptr, &TForm1::Button3Click},
+        {"SpeedButton18", "4er", nullptr, &TForm1::Button4Click},
+        {"SpeedButton20", "Ausstehende", nullptr, &TForm1::Button5Click},
     };
     for (const Tool& tool : textTools) {
         auto* button = new QToolButton(toolBar);
@@ -47,6 +49,8 @@ QWidget* MainWindow::buildChartPage() {
         button->setAutoRaise(true);
         button->setMinimumHeight(28);
         if (tool.hint) button->setToolTip(QString::fromUtf8(tool.hint));
+        connect(button, &QToolButton::clicked, this,
+                [this, handler = tool.handler] { run([this, handler] { (form_.*handler)(); }); });
         tools->addWidget(button);
     }
     tools->addStretch(1);

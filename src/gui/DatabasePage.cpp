@@ -1,6 +1,8 @@
 // The page "Datenbank": the history's maintenance, the check date and the group statistics.
 #include <QPlainTextEdit>
 
+#include <tuple>
+
 #include "gui/Icons.h"
 #include "gui/MainWindow.h"
 #include "gui/QtDates.h"
@@ -25,17 +27,28 @@ QWidget* MainWindow::buildDatabasePage() {
         widgets::datePicker(page, "DateTimePicker1", "Datum der Ziehung", {12, 118, 110, 24});
     connect(checkDate_, &QDateEdit::dateChanged, this,
             [this](const QDate& date) { form_.DateTimePicker1.setDate(serialFromDate(date)); });
-    widgets::imageButton(page, "SpeedButton5", icons::search(),
-                         "Bewertung des Tipps für die Ziehung des gewählten Datums",
-                         {128, 116, 28, 28});
+    auto* select = widgets::imageButton(page, "SpeedButton5", icons::search(),
+                                        "Bewertung des Tipps für die Ziehung des gewählten Datums",
+                                        {128, 116, 28, 28});
+    connect(select, &QToolButton::clicked, this,
+            [this] { run([this] { form_.SpeedButton5Click(); }); });
     widgets::button(page, "BitBtn6", "Löschen", {12, 156, 96, 28});
     widgets::button(page, "BitBtn8", "Eingeben", {116, 156, 96, 28});
     widgets::button(page, "BitBtn3", "Export nach Text", {12, 196, 200, 28});
 
-    widgets::button(page, "Button2", "Paare suchen", {300, 12, 200, 28});
-    widgets::button(page, "Button3", "Dreier suchen", {300, 46, 200, 28});
-    widgets::button(page, "Button4", "Vierer suchen", {300, 80, 200, 28});
-    widgets::button(page, "Button5", "Ausstehende", {300, 114, 200, 28});
+    const std::tuple<const char*, const char*, void (TForm1::*)()> statistics[] = {
+        {"Button2", "Paare suchen", &TForm1::Button2Click},
+        {"Button3", "Dreier suchen", &TForm1::Button3Click},
+        {"Button4", "Vierer suchen", &TForm1::Button4Click},
+        {"Button5", "Ausstehende", &TForm1::Button5Click},
+    };
+    int y = 12;
+    for (const auto& [name, caption, handler] : statistics) {
+        auto* button = widgets::button(page, name, caption, {300, y, 200, 28});
+        connect(button, &QPushButton::clicked, this,
+                [this, handler = handler] { run([this, handler] { (form_.*handler)(); }); });
+        y += 34;
+    }
 
     widgets::label(page, "Label57", "Max.Berechnungsläufe", {300, 200, 200, 20});
     bindSpinBox(

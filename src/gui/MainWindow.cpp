@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -189,7 +190,51 @@ void MainWindow::refreshOptions() {
     }
 }
 
-void MainWindow::refreshTipSheet() {}
+void MainWindow::refreshTipSheet() {
+    const QPalette normal = QApplication::palette();
+    auto cellColour = [&normal](CellColour colour) {
+        switch (colour) {
+            case CellColour::Lime:
+                return QColor(0, 255, 0);
+            case CellColour::Yellow:
+                return QColor(255, 255, 0);
+            case CellColour::Window:
+                break;
+        }
+        return normal.color(QPalette::Base);
+    };
+    auto textColour = [&normal](TextColour colour) {
+        switch (colour) {
+            case TextColour::Red:
+                return QColor(255, 0, 0);
+            case TextColour::Black:
+                return QColor(0, 0, 0);
+            case TextColour::WindowText:
+                break;
+        }
+        return normal.color(QPalette::WindowText);
+    };
+    auto setColour = [](QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+        if (widget->palette().color(role) == colour) return;
+        QPalette palette = widget->palette();
+        palette.setColor(role, colour);
+        widget->setPalette(palette);
+    };
+    for (int tip = 1; tip <= kTipCount; ++tip) {
+        const TipRow& row = form_.tips.row(tip);
+        const auto r = static_cast<std::size_t>(tip - 1);
+        for (std::size_t p = 0; p < kCellsPerTip; ++p) {
+            QLineEdit* cell = cells_[r][p];
+            const QString text = QString::fromStdString(row.cells[p]);
+            if (cell->text() != text) cell->setText(text);
+            setColour(cell, QPalette::Base, cellColour(row.colours[p]));
+        }
+        setColour(rowLabels_[r], QPalette::WindowText, textColour(row.labelColour));
+        hitsLabels_[r]->setText(QString::fromStdString(row.hits));
+        setColour(hitsLabels_[r], QPalette::WindowText, textColour(row.hitsColour));
+        sumLabels_[r]->setText(QString::fromStdString(row.sum));
+    }
+}
 
 void MainWindow::refreshDrawLines() {
     label35_->setText(QString::fromStdString(form_.Label35));

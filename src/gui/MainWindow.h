@@ -42,6 +42,7 @@ class MainWindow : public QMainWindow {
 
   private:
     QWidget* buildTipPage();
+    void buildTipGrid(QWidget* page);
     QWidget* buildOptionsPage();
     QWidget* buildChartPage();
     QWidget* buildDatabasePage();
@@ -67,6 +68,10 @@ class MainWindow : public QMainWindow {
     std::array<QSpinBox*, 9> spinBoxes_{};
     QDateEdit* checkDate_ = nullptr;  // DateTimePicker1
     QDateEdit* startDate_ = nullptr;  // DateTimePicker2
+    std::array<std::array<QLineEdit*, 6>, 12> cells_{};
+    std::array<QLabel*, 12> rowLabels_{};
+    std::array<QLabel*, 12> hitsLabels_{};
+    std::array<QLabel*, 12> sumLabels_{};
     QLabel* label35_ = nullptr;
     QLabel* label29_ = nullptr;
     QLabel* label13_ = nullptr;

@@ -1,5 +1,8 @@
 // The page "Lottotipp": the tip sheet with the draw line above and the run's buttons below.
+#include <QFocusEvent>
 #include <QLabel>
+
+#include <functional>
 
 #include "gui/ClickableLabel.h"
 #include "gui/Icons.h"
@@ -19,27 +22,24 @@ QString latin(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void buildTipGrid(QWidget* page) {
-    for (int tip = 1; tip <= kTipCount; ++tip) {
-        const int y = kGridTop + (tip - 1) * kRowHeight;
-        auto* rowLabel = new ClickableLabel(QString("%1. Tipp").arg(tip), page);
-        rowLabel->setObjectName(latin(tipRowLabelName(tip)));
-        rowLabel->setGeometry(22, y, 54, 20);
-        rowLabel->setAccessibleDescription("Markierung umschalten");
-        for (int position = 1; position <= kCellsPerTip; ++position) {
-            const std::string name = tipCellName(tip, position);
-            auto* cell = widgets::edit(page, name.c_str(),
-                                       QString("%1. Tipp, Zahl %2").arg(tip).arg(position),
-                                       {kCellLeft + (position - 1) * kCellStep, y, 30, 20});
-            cell->setAlignment(Qt::AlignCenter);
-            cell->setMaxLength(3);
+// Reports a cell's exit: the focus moved to another control of the window. Focus lost to
+// another window or a popup is no exit.
+class CellExitFilter : public QObject {
+  public:
+    CellExitFilter(QObject* parent, std::function<void()> onExit)
+        : QObject(parent), onExit_(std::move(onExit)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) onExit_();
         }
-        widgets::valueLabel(page, tipHitsLabelName(tip).c_str(),
-                            QString("%1. Tipp Treffer").arg(tip), {284, y, 50, 20});
-        widgets::valueLabel(page, tipSumLabelName(tip).c_str(),
-                            QString("%1. Tipp Quersumme").arg(tip), {336, y, 32, 20});
+        return QObject::eventFilter(watched, event);
     }
-}
+
+  private:
+    std::function<void()> onExit_;
+};
 
 }  // namespace
 
@@ -56,15 +56,15 @@ QWidget* MainWindow::buildTipPage() {
 
     widgets::imageButton(page, "SpeedButton10", icons::update(), "Datenbank aktualisieren",
                          {22, 4, 30, 30});
-    widgets::imageButton(page, "SpeedButton6", icons::stepBack(),
-                         QString::fromUtf8("Vorherige Ziehung"), {96, 6, 26, 26});
+    auto* back = widgets::imageButton(page, "SpeedButton6", icons::stepBack(),
+                                      QString::fromUtf8("Vorherige Ziehung"), {96, 6, 26, 26});
     label35_ = widgets::valueLabel(page, "Label35", "Ziehung", {124, 6, 202, 26});
     QFont bold = label35_->font();
     bold.setBold(true);
     label35_->setFont(bold);
     label35_->setAlignment(Qt::AlignCenter);
-    widgets::imageButton(page, "SpeedButton7", icons::stepForward(),
-                         QString::fromUtf8("Nächste Ziehung"), {328, 6, 26, 26});
+    auto* forward = widgets::imageButton(page, "SpeedButton7", icons::stepForward(),
+                                         QString::fromUtf8("Nächste Ziehung"), {328, 6, 26, 26});
     label13_ = widgets::valueLabel(page, "Label13", "Quersumme der Ziehung", {362, 6, 134, 26});
 
     // The weekday options of the draw readers: never shown, changed or stored.
@@ -81,7 +81,10 @@ QWidget* MainWindow::buildTipPage() {
     widgets::button(
         page, "SpeedButton4", "Tipps in DB suchen", {372, 38, 124, 26},
         QString::fromUtf8("Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"));
-    widgets::button(page, "SpeedButton1", "Tippverteilung", {372, 70, 124, 26});
+    auto* distribution =
+        widgets::button(page, "SpeedButton1", "Tippverteilung", {372, 70, 124, 26});
+    connect(distribution, &QPushButton::clicked, this,
+            [this] { run([this] { form_.Button6Click(); }); });
     widgets::button(
         page, "SpeedButton3", "Tipp drucken", {372, 102, 124, 26},
         QString::fromUtf8("Der Tipp wurd als Textgespeichert und angezeigt. Kann natürlich "
@@ -90,12 +93,20 @@ QWidget* MainWindow::buildTipPage() {
         ->setVisible(false);
 
     const int belowGrid = kGridTop + kTipCount * kRowHeight + 4;
-    widgets::imageButton(page, "SpeedButton11", icons::clear(),
-                         QString::fromUtf8("Löschen aller Tipps"), {22, belowGrid, 28, 28});
+    auto* clear =
+        widgets::imageButton(page, "SpeedButton11", icons::clear(),
+                             QString::fromUtf8("Löschen aller Tipps"), {22, belowGrid, 28, 28});
     widgets::imageButton(page, "SpeedButton15", icons::save(), "Speichern des Tipps",
                          {54, belowGrid, 28, 28});
     widgets::imageButton(page, "SpeedButton16", icons::load(), "Laden des Tipps",
                          {86, belowGrid, 28, 28});
+
+    connect(back, &QToolButton::clicked, this,
+            [this] { run([this] { form_.SpeedButton6Click(); }); });
+    connect(forward, &QToolButton::clicked, this,
+            [this] { run([this] { form_.SpeedButton7Click(); }); });
+    connect(clear, &QToolButton::clicked, this,
+            [this] { run([this] { form_.SpeedButton11Click(); }); });
 
     bindSpinBox(widgets::spinBox(page, "UpDown8", "Edit80", "Anzahl der Tipps", {22, 350, 50, 24}),
                 8);
@@ -111,6 +122,45 @@ QWidget* MainWindow::buildTipPage() {
         widgets::button(page, "BitBtn5", QString::fromUtf8("&Schließen"), {400, 348, 94, 28});
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     return page;
+}
+
+}  // namespace varo
+
+namespace varo {
+
+void MainWindow::buildTipGrid(QWidget* page) {
+    auto* exitFilter = new CellExitFilter(this, [this] { run([this] { form_.Edit1Exit(); }); });
+    for (int tip = 1; tip <= kTipCount; ++tip) {
+        const std::size_t row = static_cast<std::size_t>(tip - 1);
+        const int y = kGridTop + (tip - 1) * kRowHeight;
+        auto* rowLabel = new ClickableLabel(QString("%1. Tipp").arg(tip), page);
+        rowLabel->setObjectName(latin(tipRowLabelName(tip)));
+        rowLabel->setGeometry(22, y, 54, 20);
+        rowLabel->setAccessibleDescription("Markierung umschalten");
+        rowLabel->setCursor(Qt::PointingHandCursor);
+        connect(rowLabel, &ClickableLabel::clicked, this,
+                [this, tip] { run([this, tip] { form_.Label30Click(tip); }); });
+        rowLabels_[row] = rowLabel;
+        for (int position = 1; position <= kCellsPerTip; ++position) {
+            const std::string name = tipCellName(tip, position);
+            auto* cell = widgets::edit(page, name.c_str(),
+                                       QString("%1. Tipp, Zahl %2").arg(tip).arg(position),
+                                       {kCellLeft + (position - 1) * kCellStep, y, 30, 20});
+            cell->setAlignment(Qt::AlignCenter);
+            cell->setMaxLength(3);
+            cell->installEventFilter(exitFilter);
+            connect(cell, &QLineEdit::textEdited, this, [this, tip, position](const QString& text) {
+                run([&] { form_.Edit1Change(tip, position, text.toStdString()); });
+            });
+            cells_[row][static_cast<std::size_t>(position - 1)] = cell;
+        }
+        hitsLabels_[row] =
+            widgets::valueLabel(page, tipHitsLabelName(tip).c_str(),
+                                QString("%1. Tipp Treffer").arg(tip), {284, y, 50, 20});
+        sumLabels_[row] =
+            widgets::valueLabel(page, tipSumLabelName(tip).c_str(),
+                                QString("%1. Tipp Quersumme").arg(tip), {336, y, 32, 20});
+    }
 }
 
 }  // namespace varo

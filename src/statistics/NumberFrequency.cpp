@@ -24,15 +24,7 @@ NumberFrequency countNumberFrequency(const std::vector<DrawRecord>& draws, doubl
 }
 
 void publishNumberFrequency(const NumberFrequency& frequency, StatSeries& series) {
-    int lowest = frequency.counts[1];
-    int highest = frequency.counts[1];
-    for (int number = 1; number <= 45; ++number) {
-        const int count = frequency.counts[number];
-        if (count < lowest) lowest = count;
-        if (count > highest) highest = count;
-        series.addPoint(number, count);
-    }
-    series.setFixedRange(lowest, highest);
+    addBarsFromOne(series, frequency.counts, 45);
     const std::int64_t average =
         frequency.draws > 0.0 ? roundHalfEven(frequency.sumTotal / frequency.draws) : 0;
     series.setCaption("Zahlenverteilung     Ziehungen: " +

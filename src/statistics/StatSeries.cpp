@@ -40,4 +40,20 @@ void StatSeries::setFixedRange(double lowest, double highest) {
     automatic_ = false;
 }
 
+void addBarsFromOne(StatSeries& series, const std::array<int, 46>& table, int count,
+                    bool fixedRange) {
+    int lowest = table[1];
+    int highest = table[1];
+    for (int x = 1; x <= count && x < static_cast<int>(table.size()); ++x) {
+        const int y = table[static_cast<std::size_t>(x)];
+        lowest = std::min(lowest, y);
+        highest = std::max(highest, y);
+        series.addPoint(x, y);
+    }
+    if (fixedRange)
+        series.setFixedRange(lowest, highest);
+    else
+        series.setAutomatic(true);
+}
+
 }  // namespace varo

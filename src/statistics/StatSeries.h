@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -60,5 +61,10 @@ class StatSeries {
     std::string caption_;
     bool marksVisible_ = true;
 };
+
+// Adds one bar per category x = 1..count with the value table[x] and, for a fixed range, the
+// range from the smallest to the largest of these values.
+void addBarsFromOne(StatSeries& series, const std::array<int, 46>& table, int count,
+                    bool fixedRange = true);
 
 }  // namespace varo

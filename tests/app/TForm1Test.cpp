@@ -4,36 +4,14 @@
 
 #include "common/DateSerial.h"
 #include "common/FileError.h"
-#include "support/FakePlatform.h"
-#include "support/HistoryFixture.h"
-#include "support/TempDir.h"
+#include "support/FormFixture.h"
 
 namespace varo {
 namespace {
 
 using test::draw;
 
-constexpr double kToday = 46366.0;  // 10.12.2026
-constexpr double kFirstSunday = 22933.0;
-
-class TForm1Test : public ::testing::Test {
-  protected:
-    TForm1Test() : clock(kToday), form({ui, shell, clock, sound, folder.path()}) {
-        form.setChangeListener([this](FormPart part) { changes.push_back(part); });
-    }
-
-    void writeHistory(const std::vector<DrawRecord>& draws) {
-        folder.writeFile("varo.dat", test::historyBytes(draws));
-    }
-
-    test::TempDir folder;
-    test::FakeUi ui;
-    test::FakeShell shell;
-    test::FixedClock clock;
-    test::FakeSound sound;
-    TForm1 form;
-    std::vector<FormPart> changes;
-};
+class TForm1Test : public test::FormFixture {};
 
 TEST_F(TForm1Test, StartsWithTheDesignValues) {
     form.FormCreate(466);
@@ -66,9 +44,10 @@ TEST_F(TForm1Test, StartsWithTheDesignValues) {
     }
 }
 
-TEST_F(TForm1Test, StartWithoutHistoryLeavesTheChartEmptyAndSaysNothing) {
+TEST_F(TForm1Test, StartWithoutHistoryAsksOnceForTheDrawsAndLeavesTheChartEmpty) {
     form.FormCreate(466);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.messages,
+              std::vector<std::string>{"Lesen Sie zuerst die Daten der Ziehungen ein"});
     EXPECT_EQ(form.Series2.count(), 0);
     EXPECT_EQ(ui.busyDepth, 0);
 }

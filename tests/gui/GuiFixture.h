@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,7 +22,17 @@ namespace varo::test {
 // The program's window wired as at start, with a fixed clock and a recording shell.
 class GuiFixture : public ::testing::Test {
   protected:
-    GuiFixture() : clock(46366.0) {}
+    GuiFixture() : clock(46366.0) {
+        // Every modal dialog is answered at once, so no test waits for a person.
+        dialogCloser_.setInterval(5);
+        QObject::connect(&dialogCloser_, &QTimer::timeout, [this] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                dialogTexts.push_back(dialog->property("text").toString());
+                dialog->close();
+            }
+        });
+        dialogCloser_.start();
+    }
 
     void start() {
         form = std::make_unique<TForm1>(FormServices{ui, shell, clock, sound, folder.path()});
@@ -37,16 +48,7 @@ class GuiFixture : public ::testing::Test {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
 
-    // Answers the next modal dialog by closing it and hands back its text.
-    static void closeNextDialog(QString* text) {
-        QTimer::singleShot(0, [text] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                if (text) *text = dialog->property("text").toString();
-                dialog->close();
-            }
-        });
-    }
-
+    QStringList dialogTexts;  // what the dialogs said, in order
     TempDir folder;
     QtUi ui;
     FakeShell shell;
@@ -54,6 +56,9 @@ class GuiFixture : public ::testing::Test {
     FakeSound sound;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<MainWindow> window;
+
+  private:
+    QTimer dialogCloser_;
 };
 
 }  // namespace varo::test

@@ -224,10 +224,10 @@ TEST_F(MainWindowTest, NumberFrequencyButtonDrawsTheChart) {
 
 TEST_F(MainWindowTest, AnErrorIsShownInTheBoxAndTheWindowStaysUsable) {
     start();  // no history file
-    QString shown;
-    closeNextDialog(&shown);
+    EXPECT_EQ(dialogTexts, QStringList{"Lesen Sie zuerst die Daten der Ziehungen ein"});
     find<QAbstractButton>("SpeedButton2")->click();
-    EXPECT_EQ(shown, "Datei nicht gefunden");
+    ASSERT_EQ(dialogTexts.size(), 2);
+    EXPECT_EQ(dialogTexts[1], "Datei nicht gefunden");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -276,6 +276,46 @@ TEST_F(MainWindowTest, TerminationSignalClosesTheWindow) {
 
 TEST_F(MainWindowTest, QtTextsAreGerman) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+}
+
+}  // namespace
+}  // namespace varo
+
+namespace varo {
+namespace {
+
+class StatisticButtonsTest : public test::GuiFixture {};
+
+TEST_F(StatisticButtonsTest, EachButtonPublishesItsStatisticAndShowsTheChartWhereDue) {
+    folder.writeFile("varo.dat", test::historyBytes({test::draw(22933, {1, 2, 3, 4, 5, 6, 7, 0}),
+                                                     test::draw(22940, {1, 9, 3, 4, 5, 6, 8, 0})}));
+    start();
+    struct Case {
+        const char* button;
+        const char* captionStart;
+        bool showsChart;
+    };
+    const Case cases[] = {
+        {"SpeedButton19", "Bei 2 Ziehungen wurden", true},
+        {"SpeedButton17", "Bei 2 Ziehungen wurden", true},
+        {"SpeedButton18", "Bei 2 Ziehungen wurden", true},
+        {"SpeedButton20", "Welche Zahl ist überfällig", true},
+        {"SpeedButton9", "Quersummenverteilung", false},
+        {"Button2", "Bei 2 Ziehungen wurden 8 Paare gefunden!", true},
+        {"Button3", "Bei 2 Ziehungen wurden 6 Dreier gefunden!", true},
+        {"Button4", "Bei 2 Ziehungen wurden 4 Vierer gefunden!", true},
+        {"Button5", "Welche Zahl ist überfällig", true},
+        {"SpeedButton1", "Zahlenverteilung des Tippes", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        window->pages()->setCurrentIndex(0);
+        find<QAbstractButton>(c.button)->click();
+        EXPECT_TRUE(QString::fromStdString(form->Series2.caption())
+                        .startsWith(QString::fromUtf8(c.captionStart)));
+        EXPECT_EQ(window->pages()->currentIndex(), c.showsChart ? 3 : 0);
+    }
+    EXPECT_TRUE(dialogTexts.isEmpty());
 }
 
 }  // namespace

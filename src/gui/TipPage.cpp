@@ -55,17 +55,17 @@ QWidget* MainWindow::buildTipPage() {
     right->setGeometry(499, 0, 16, 385);
 
     widgets::imageButton(page, "SpeedButton10", icons::update(), "Datenbank aktualisieren",
-                         {22, 4, 30, 30});
+                         {18, 5, 26, 26});
     auto* back = widgets::imageButton(page, "SpeedButton6", icons::stepBack(),
-                                      QString::fromUtf8("Vorherige Ziehung"), {96, 6, 26, 26});
-    label35_ = widgets::valueLabel(page, "Label35", "Ziehung", {124, 6, 202, 26});
+                                      QString::fromUtf8("Vorherige Ziehung"), {46, 6, 24, 24});
+    label35_ = widgets::valueLabel(page, "Label35", "Ziehung", {70, 5, 298, 26});
     QFont bold = label35_->font();
     bold.setBold(true);
     label35_->setFont(bold);
     label35_->setAlignment(Qt::AlignCenter);
     auto* forward = widgets::imageButton(page, "SpeedButton7", icons::stepForward(),
-                                         QString::fromUtf8("Nächste Ziehung"), {328, 6, 26, 26});
-    label13_ = widgets::valueLabel(page, "Label13", "Quersumme der Ziehung", {362, 6, 134, 26});
+                                         QString::fromUtf8("Nächste Ziehung"), {368, 6, 24, 24});
+    label13_ = widgets::valueLabel(page, "Label13", "Quersumme der Ziehung", {396, 5, 102, 26});
 
     // The weekday options of the draw readers: never shown, changed or stored.
     auto* sunday = widgets::checkBox(page, "CheckBox16", "Sonntag Ziehungen", {392, 200, 100, 20});

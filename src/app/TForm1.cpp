@@ -65,6 +65,8 @@ void TForm1::FormCreate(int outerHeight) {
     ZahlenFile = kZahlenFile;
     Home = withTrailingSlash(services_.programDirectory);
 
+    reseedFromClock();
+
     DateTimePicker1.setDate(services_.clock.today());
     changed(FormPart::All);
 

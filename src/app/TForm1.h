@@ -3,10 +3,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
-#include "app/Controls.h"
+#include "common/Controls.h"
 #include "evaluation/CurrentDraw.h"
+#include "generator/HistoryMatch.h"
+#include "generator/RandomSource.h"
 #include "history/DrawHistoryFile.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
@@ -76,6 +79,14 @@ class TForm1 {
     // Checks every tip against Zahl; returns the best hit count of the complete rows.
     int Komplettcheck();
 
+    // Tip generator.
+    void Label28Click();        // "Tipps berechnen": compute the tips
+    void SpeedButton13Click();  // lucky-number start
+    void UpDown7Changing();     // the run limit or the number of tips changed
+    // True when no draw since the statistics start date shares UpDown6 numbers with the tip.
+    bool Secheroderfuenfer(std::int32_t Tipp1, std::int32_t tipp2, std::int32_t tipp3,
+                           std::int32_t tipp4, std::int32_t tipp5, std::int32_t tipp6);
+
     // --- fields of the main window --------------------------------------------------
     std::string SoundName;
     std::int32_t LaufMax = 0;
@@ -113,6 +124,10 @@ class TForm1 {
     TipSheet tips;
     CurrentDraw current;
 
+    RandomSource random;
+    // The numbers of every tip the last run computed, zeros where it computed none.
+    std::array<TipNumbers, 12> GeneratedTips{};
+
     DrawHistoryFile history() const { return DrawHistoryFile(Home); }
 
   private:
@@ -129,6 +144,12 @@ class TForm1 {
     bool excludedDay(double date) const;
     // Makes the record the current draw: Zahl, Datum1, the draw lines and the check date.
     void showDraw(const DrawRecord& record, bool threeBlanks);
+
+    void setStatus(const std::string& text);  // panel 1, painted at once
+    void reseedFromClock();
+    // The history as the running generator compares candidates with it: read on first use.
+    std::optional<HistoryMatch> runHistory_;
+    bool generatorRunning_ = false;
 
     FormServices services_;
     std::function<void(FormPart)> listener_;

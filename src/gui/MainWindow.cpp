@@ -127,6 +127,7 @@ void MainWindow::bindSpinBox(QSpinBox* box, int number) {
     spinBoxes_[static_cast<std::size_t>(number)] = box;
     connect(box, &QSpinBox::valueChanged, this, [this, number](int value) {
         form_.upDown[static_cast<std::size_t>(number)].setPosition(value);
+        if (number == 7 || number == 8) run([this] { form_.UpDown7Changing(); });
     });
 }
 

@@ -110,14 +110,17 @@ QWidget* MainWindow::buildTipPage() {
 
     bindSpinBox(widgets::spinBox(page, "UpDown8", "Edit80", "Anzahl der Tipps", {22, 350, 50, 24}),
                 8);
-    widgets::button(
+    auto* compute = widgets::button(
         page, "BitBtn4", "Tipps berechnen", {80, 348, 132, 28},
         "Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet");
-    widgets::imageButton(
+    connect(compute, &QPushButton::clicked, this, [this] { run([this] { form_.Label28Click(); }); });
+    auto* lucky = widgets::imageButton(
         page, "SpeedButton13", icons::luckyNumber(),
         QString::fromUtf8("Hier können Sie den Zufall etwas nachhelfen und wirklich "
                           "Ihren Tipp generieren"),
         {218, 348, 28, 28});
+    connect(lucky, &QToolButton::clicked, this,
+            [this] { run([this] { form_.SpeedButton13Click(); }); });
     auto* close =
         widgets::button(page, "BitBtn5", QString::fromUtf8("&Schließen"), {400, 348, 94, 28});
     connect(close, &QPushButton::clicked, this, &QWidget::close);

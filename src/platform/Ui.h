@@ -13,6 +13,17 @@ class Ui {
     // A plain message box; returns when the user has closed it.
     virtual void showMessage(const std::string& text) = 0;
 
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
+
+    // A one-line text input; returns the text entered, or the preset text on cancel.
+    virtual std::string inputText(const std::string& caption, const std::string& prompt,
+                                  const std::string& preset) = 0;
+
+    // Paints the window now, while an operation holds the user interface. Calls may come
+    // thousands of times a second; the view paints at most as often as a person can see.
+    virtual void repaint() = 0;
+
     // The hourglass cursor for the whole application, on or off.
     virtual void setBusyCursor(bool busy) = 0;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,28 @@
 
 namespace varo::test {
 
+template <typename T>
+T takeFront(std::deque<T>& queue) {
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
 // Records what the logic asked of the user interface.
 class FakeUi : public Ui {
   public:
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& text, const std::string& caption) override {
+        questions.push_back(caption + ": " + text);
+        return yesNoAnswers.empty() ? false : takeFront(yesNoAnswers);
+    }
+    std::string inputText(const std::string& caption, const std::string&,
+                          const std::string& preset) override {
+        inputs.push_back(caption + ": " + preset);
+        // An empty queue answers like Cancel: the preset text.
+        return textAnswers.empty() ? preset : takeFront(textAnswers);
+    }
+    void repaint() override { ++repaints; }
     void setBusyCursor(bool busy) override {
         busyDepth += busy ? 1 : -1;
         if (busy) ++busyCount;
@@ -21,7 +40,12 @@ class FakeUi : public Ui {
     void scalePages(double ratio) override { scaleRatios.push_back(ratio); }
 
     std::vector<std::string> messages;
+    std::vector<std::string> questions;  // "caption: text" of every Yes/No question
+    std::vector<std::string> inputs;     // "caption: preset" of every input dialog
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::string> textAnswers;
     std::vector<double> scaleRatios;
+    int repaints = 0;
     int busyDepth = 0;
     int busyCount = 0;
 };

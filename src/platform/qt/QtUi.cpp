@@ -1,7 +1,9 @@
 #include "platform/qt/QtUi.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QWidget>
 
 namespace varo {
 
@@ -9,6 +11,31 @@ void QtUi::showMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle),
                     QString::fromStdString(text), QMessageBox::Ok, window_);
     box.exec();
+}
+
+bool QtUi::askYesNo(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, window_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::string QtUi::inputText(const std::string& caption, const std::string& prompt,
+                            const std::string& preset) {
+    bool confirmed = false;
+    const QString text =
+        QInputDialog::getText(window_, QString::fromStdString(caption),
+                              QString::fromStdString(prompt), QLineEdit::Normal,
+                              QString::fromStdString(preset), &confirmed);
+    return confirmed ? text.toStdString() : preset;
+}
+
+void QtUi::repaint() {
+    // About 30 pictures a second; the texts are set for every step all the same.
+    constexpr qint64 kFrameMilliseconds = 33;
+    if (!window_) return;
+    if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kFrameMilliseconds) return;
+    sinceRepaint_.start();
+    window_->repaint();
 }
 
 void QtUi::setBusyCursor(bool busy) {

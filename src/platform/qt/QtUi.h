@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include <functional>
 
 #include "platform/Ui.h"
@@ -16,6 +18,10 @@ class QtUi : public Ui {
     void setPageScaler(std::function<void(double)> scaler) { scaler_ = std::move(scaler); }
 
     void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
+    std::string inputText(const std::string& caption, const std::string& prompt,
+                          const std::string& preset) override;
+    void repaint() override;
     void setBusyCursor(bool busy) override;
     void scalePages(double ratio) override;
 
@@ -23,6 +29,7 @@ class QtUi : public Ui {
     QWidget* window_ = nullptr;
     std::function<void(double)> scaler_;
     int busyDepth_ = 0;
+    QElapsedTimer sinceRepaint_;
 };
 
 // The application's title, shown in the task bar and on message boxes.

@@ -58,7 +58,7 @@ using S = PoolStatistic;
 // In the order they append. Both the overdue numbers and the frequent pairs follow the pair
 // option; the rarely drawn numbers follow CheckBox10, and CheckBox14 is read by no step.
 constexpr Step kSteps[] = {
-    {&O::pairs, nullptr, S::Overdue, kOverdueText, BandSide::Top, 5, true, 1, 2, kMax},
+    {&O::pairs, nullptr, S::Overdue, kOverdueText, BandSide::Top, 5, false, 1, 2, kMax},
     {&O::pairs, nullptr, S::Pairs, kPairsText, BandSide::Top, 3, false, 2, 1, kMax},
     {&O::rarestPairs, &O::pairs, S::Pairs, kPairsText, BandSide::Bottom, 3, false, 2, 1, kMax},
     {&O::triples, nullptr, S::Triples, kTriplesText, BandSide::Top, 3, false, 3, 1, kMax},

@@ -45,6 +45,7 @@ void setUpApplication(QApplication& app) {
 void attachUi(QtUi& ui, MainWindow& window) {
     ui.setWindow(&window);
     ui.setPageScaler([&window](double ratio) { window.scalePages(ratio); });
+    ui.setBeforeRepaint([&window] { window.flushPendingRefresh(); });
 }
 
 void closeOnTerminationSignals(QWidget* window) {

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "gui/BarChartView.h"
 #include "gui/PageScaler.h"
@@ -154,7 +155,12 @@ void MainWindow::refresh(FormPart part) {
             refreshPage();
             break;
         case FormPart::Status:
-            refreshStatus();
+            // The generator sets a status text for every candidate, thousands a second; the
+            // panels take the newest text when the window is painted next.
+            if (!statusPending_) {
+                statusPending_ = true;
+                QTimer::singleShot(0, this, [this] { flushPendingRefresh(); });
+            }
             break;
         case FormPart::DrawLines:
             refreshDrawLines();
@@ -241,6 +247,12 @@ void MainWindow::refreshDrawLines() {
     label35_->setText(QString::fromStdString(form_.Label35));
     label29_->setText(QString::fromStdString(form_.Label29));
     label13_->setText(QString::fromStdString(form_.Label13));
+}
+
+void MainWindow::flushPendingRefresh() {
+    if (!statusPending_) return;
+    statusPending_ = false;
+    refreshStatus();
 }
 
 void MainWindow::refreshStatus() {

@@ -36,6 +36,9 @@ class MainWindow : public QMainWindow {
 
     QTabWidget* pages() const { return pages_; }
 
+    // Brings texts that changed since the last paint into the widgets.
+    void flushPendingRefresh();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -77,6 +80,7 @@ class MainWindow : public QMainWindow {
     QLabel* label13_ = nullptr;
     std::vector<std::pair<QLineEdit*, std::string TForm1::*>> boundEdits_;
     std::unique_ptr<PageScaler> scaler_;
+    bool statusPending_ = false;
 };
 
 }  // namespace varo

@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 
 #include "gui/GuiFixture.h"
@@ -82,6 +83,39 @@ TEST_F(TipPageTest, DrawLineStandsOnBothPages) {
     find<QAbstractButton>("SpeedButton7")->click();
     EXPECT_EQ(find<QLabel>("Label35")->text(), "So 14.10.62    3  17  22  28  33  41 Z:12");
     EXPECT_TRUE(dialogTexts.isEmpty());
+}
+
+}  // namespace
+}  // namespace varo
+
+namespace varo {
+namespace {
+
+class GeneratorButtonsTest : public test::GuiFixture {};
+
+TEST_F(GeneratorButtonsTest, ComputingFillsTheSheetAndReportsInTheStatusBar) {
+    folder.writeFile("varo.dat", test::historyBytes(test::weeklyDraws(200)));
+    start();
+    find<QAbstractButton>("BitBtn4")->click();
+    QApplication::processEvents();
+    for (int tip = 1; tip <= 12; ++tip)
+        EXPECT_TRUE(form->tips.present(tip)) << tip;
+    EXPECT_FALSE(find<QLineEdit>("Edit79")->text().isEmpty());
+    EXPECT_EQ(window->statusBar()->findChildren<QLabel*>()[1]->text(),
+              "Tipps wurden neu berechnet");
+    EXPECT_EQ(window->pages()->currentIndex(), 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(GeneratorButtonsTest, LuckyNumberStartAsksAndSetsTheState) {
+    folder.writeFile("varo.dat", test::historyBytes(test::weeklyDraws(50)));
+    start();
+    find<QAbstractButton>("SpeedButton13")->click();  // both dialogs are closed: cancel, no
+    QApplication::processEvents();
+    ASSERT_EQ(dialogTexts.size(), 2);
+    EXPECT_EQ(dialogTexts[1], "Soll der Tipp jetzt berechnet werden?");
+    EXPECT_TRUE(QString::fromStdString(form->statusPanels[1]).startsWith("Glückszahl "));
+    EXPECT_FALSE(form->tips.present(1));
 }
 
 }  // namespace

@@ -22,10 +22,9 @@ bool QtUi::askYesNo(const std::string& text, const std::string& caption) {
 std::string QtUi::inputText(const std::string& caption, const std::string& prompt,
                             const std::string& preset) {
     bool confirmed = false;
-    const QString text =
-        QInputDialog::getText(window_, QString::fromStdString(caption),
-                              QString::fromStdString(prompt), QLineEdit::Normal,
-                              QString::fromStdString(preset), &confirmed);
+    const QString text = QInputDialog::getText(window_, QString::fromStdString(caption),
+                                               QString::fromStdString(prompt), QLineEdit::Normal,
+                                               QString::fromStdString(preset), &confirmed);
     return confirmed ? text.toStdString() : preset;
 }
 
@@ -35,6 +34,7 @@ void QtUi::repaint() {
     if (!window_) return;
     if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kFrameMilliseconds) return;
     sinceRepaint_.start();
+    if (beforeRepaint_) beforeRepaint_();
     window_->repaint();
 }
 

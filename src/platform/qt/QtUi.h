@@ -16,6 +16,8 @@ class QtUi : public Ui {
     void setWindow(QWidget* window) { window_ = window; }
     // The view that knows how to scale its pages.
     void setPageScaler(std::function<void(double)> scaler) { scaler_ = std::move(scaler); }
+    // Runs before every explicit repaint, so that the view shows the newest state.
+    void setBeforeRepaint(std::function<void()> hook) { beforeRepaint_ = std::move(hook); }
 
     void showMessage(const std::string& text) override;
     bool askYesNo(const std::string& text, const std::string& caption) override;
@@ -28,6 +30,7 @@ class QtUi : public Ui {
   private:
     QWidget* window_ = nullptr;
     std::function<void(double)> scaler_;
+    std::function<void()> beforeRepaint_;
     int busyDepth_ = 0;
     QElapsedTimer sinceRepaint_;
 };

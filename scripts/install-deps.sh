@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev
+  qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev
   qt6-translations-l10n
   libcurl4-openssl-dev libcpp-httplib-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation2

@@ -23,8 +23,7 @@ QWidget* MainWindow::buildChartPage() {
     auto* frequency =
         widgets::imageButton(toolBar, "SpeedButton2", icons::frequency(),
                              QString::fromUtf8("Häufigkeit der gezogenen Zahlen"), {0, 0, 28, 28});
-    connect(frequency, &QToolButton::clicked, this,
-            [this] { run([this] { form_.SpeedButton2Click(); }); });
+    bindClick(frequency, &TForm1::SpeedButton2Click);
     tools->addWidget(frequency);
 
     struct Tool {
@@ -49,8 +48,7 @@ QWidget* MainWindow::buildChartPage() {
         button->setAutoRaise(true);
         button->setMinimumHeight(28);
         if (tool.hint) button->setToolTip(QString::fromUtf8(tool.hint));
-        connect(button, &QToolButton::clicked, this,
-                [this, handler = tool.handler] { run([this, handler] { (form_.*handler)(); }); });
+        bindClick(button, tool.handler);
         tools->addWidget(button);
     }
     tools->addStretch(1);

@@ -30,8 +30,7 @@ QWidget* MainWindow::buildDatabasePage() {
     auto* select = widgets::imageButton(page, "SpeedButton5", icons::search(),
                                         "Bewertung des Tipps für die Ziehung des gewählten Datums",
                                         {128, 116, 28, 28});
-    connect(select, &QToolButton::clicked, this,
-            [this] { run([this] { form_.SpeedButton5Click(); }); });
+    bindClick(select, &TForm1::SpeedButton5Click);
     widgets::button(page, "BitBtn6", "Löschen", {12, 156, 96, 28});
     widgets::button(page, "BitBtn8", "Eingeben", {116, 156, 96, 28});
     widgets::button(page, "BitBtn3", "Export nach Text", {12, 196, 200, 28});
@@ -45,8 +44,7 @@ QWidget* MainWindow::buildDatabasePage() {
     int y = 12;
     for (const auto& [name, caption, handler] : statistics) {
         auto* button = widgets::button(page, name, caption, {300, y, 200, 28});
-        connect(button, &QPushButton::clicked, this,
-                [this, handler = handler] { run([this, handler] { (form_.*handler)(); }); });
+        bindClick(button, handler);
         y += 34;
     }
 

@@ -117,6 +117,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     run([this] { form_.FormResize(height()); });
 }
 
+void MainWindow::bindClick(QAbstractButton* button, void (TForm1::*handler)()) {
+    TForm1* form = &form_;
+    connect(button, &QAbstractButton::clicked, this,
+            [this, form, handler] { run([form, handler] { (form->*handler)(); }); });
+}
+
 void MainWindow::bindCheckBox(QCheckBox* box, int number) {
     checkBoxes_[static_cast<std::size_t>(number)] = box;
     connect(box, &QCheckBox::toggled, this, [this, number](bool checked) {

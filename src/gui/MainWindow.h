@@ -8,6 +8,7 @@
 
 #include "app/TForm1.h"
 
+class QAbstractButton;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -52,6 +53,8 @@ class MainWindow : public QMainWindow {
     QWidget* buildInternetPage();
     void buildStatusBar();
 
+    // A click runs the form's handler; an error it lets through goes to the error box.
+    void bindClick(QAbstractButton* button, void (TForm1::*handler)());
     void bindCheckBox(QCheckBox* box, int number);
     void bindSpinBox(QSpinBox* box, int number);
     void bindEdit(QLineEdit* edit, std::string TForm1::*field);

@@ -83,8 +83,7 @@ QWidget* MainWindow::buildTipPage() {
         QString::fromUtf8("Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"));
     auto* distribution =
         widgets::button(page, "SpeedButton1", "Tippverteilung", {372, 70, 124, 26});
-    connect(distribution, &QPushButton::clicked, this,
-            [this] { run([this] { form_.Button6Click(); }); });
+    bindClick(distribution, &TForm1::Button6Click);
     widgets::button(
         page, "SpeedButton3", "Tipp drucken", {372, 102, 124, 26},
         QString::fromUtf8("Der Tipp wurd als Textgespeichert und angezeigt. Kann natürlich "
@@ -101,26 +100,22 @@ QWidget* MainWindow::buildTipPage() {
     widgets::imageButton(page, "SpeedButton16", icons::load(), "Laden des Tipps",
                          {86, belowGrid, 28, 28});
 
-    connect(back, &QToolButton::clicked, this,
-            [this] { run([this] { form_.SpeedButton6Click(); }); });
-    connect(forward, &QToolButton::clicked, this,
-            [this] { run([this] { form_.SpeedButton7Click(); }); });
-    connect(clear, &QToolButton::clicked, this,
-            [this] { run([this] { form_.SpeedButton11Click(); }); });
+    bindClick(back, &TForm1::SpeedButton6Click);
+    bindClick(forward, &TForm1::SpeedButton7Click);
+    bindClick(clear, &TForm1::SpeedButton11Click);
 
     bindSpinBox(widgets::spinBox(page, "UpDown8", "Edit80", "Anzahl der Tipps", {22, 350, 50, 24}),
                 8);
     auto* compute = widgets::button(
         page, "BitBtn4", "Tipps berechnen", {80, 348, 132, 28},
         "Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet");
-    connect(compute, &QPushButton::clicked, this, [this] { run([this] { form_.Label28Click(); }); });
+    bindClick(compute, &TForm1::Label28Click);
     auto* lucky = widgets::imageButton(
         page, "SpeedButton13", icons::luckyNumber(),
         QString::fromUtf8("Hier können Sie den Zufall etwas nachhelfen und wirklich "
                           "Ihren Tipp generieren"),
         {218, 348, 28, 28});
-    connect(lucky, &QToolButton::clicked, this,
-            [this] { run([this] { form_.SpeedButton13Click(); }); });
+    bindClick(lucky, &TForm1::SpeedButton13Click);
     auto* close =
         widgets::button(page, "BitBtn5", QString::fromUtf8("&Schließen"), {400, 348, 94, 28});
     connect(close, &QPushButton::clicked, this, &QWidget::close);

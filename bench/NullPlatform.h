@@ -11,7 +11,7 @@ namespace varo::bench {
 
 // Platform stand-ins that do nothing: the benchmarks measure the logic alone.
 class NullUi : public Ui {
-public:
+  public:
     void showMessage(const std::string&) override {}
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::string inputText(const std::string&, const std::string&,
@@ -24,17 +24,17 @@ public:
 };
 
 class NullShell : public Shell {
-public:
+  public:
     void open(const std::string&) override {}
 };
 
 class NullSound : public Sound {
-public:
+  public:
     void playAsync(const std::string&) override {}
 };
 
 class NullClock : public Clock {
-public:
+  public:
     double today() override { return 46366.0; }
     std::uint32_t tickCount() override { return 0; }
     std::int64_t performanceCounter() override { return 0; }

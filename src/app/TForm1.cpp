@@ -20,18 +20,8 @@ std::string withTrailingSlash(std::string folder) {
 }  // namespace
 
 TForm1::TForm1(FormServices services) : services_(std::move(services)) {
-    // Design states of the option check boxes; CheckBox16/17 are the hidden weekday options.
-    for (int n : {2, 3, 4, 5, 8, 9, 10, 14, 16, 18})
-        checkBox[n] = true;
-
-    upDown[1] = {100, 21, 279};
-    upDown[2] = {180, 21, 279};
-    upDown[3] = {3, 0, 5};
-    upDown[4] = {0, 0, 5};
-    upDown[5] = {0, 0, 5};
-    upDown[6] = {5, 3, 6};
-    upDown[7] = {100, 1, 10000};
-    upDown[8] = {12, 1, 12};
+    checkBox = designCheckBoxes();
+    upDown = designSpinBoxes();
 
     DateTimePicker1 = {kFirstDrawDate, kCheckDateMinimum};
     DateTimePicker2 = {kFirstDrawDate, kFirstDrawDate};

@@ -16,7 +16,8 @@ const char* const kNoPreferredNumbers =
 
 DrawNumbers firstSeven(const CurrentDraw& draw) {
     DrawNumbers numbers{};
-    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = draw.Zahl[i + 1];
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = draw.Zahl[i + 1];
     return numbers;
 }
 
@@ -32,7 +33,9 @@ void TForm1::reseedFromClock() {
     random.setState(static_cast<std::uint32_t>(services_.clock.performanceCounter()));
 }
 
-void TForm1::UpDown7Changing() { LaufMax = upDown[7].position * 1000; }
+void TForm1::UpDown7Changing() {
+    LaufMax = upDown[7].position * 1000;
+}
 
 bool TForm1::Secheroderfuenfer(std::int32_t Tipp1, std::int32_t tipp2, std::int32_t tipp3,
                                std::int32_t tipp4, std::int32_t tipp5, std::int32_t tipp6) {
@@ -54,8 +57,7 @@ void TForm1::Label28Click() {
     // The options the search relaxes are put back however the run ends; an error ends it
     // with the sheet check switched on again and the error reported.
     const bool forcedPair = checkBox[8];
-    const std::array<int, 3> limits = {upDown[4].position, upDown[5].position,
-                                       upDown[6].position};
+    const std::array<int, 3> limits = {upDown[4].position, upDown[5].position, upDown[6].position};
     const auto restore = [this, forcedPair, limits] {
         sortieren = true;
         generatorRunning_ = false;
@@ -88,7 +90,7 @@ void TForm1::Label28Click() {
     GeneratedTips = {};
 
     class FormPoolHost : public PoolHost {
-    public:
+      public:
         explicit FormPoolHost(TForm1& form) : form_(form) {}
         const StatSeries& runStatistic(PoolStatistic statistic) override {
             switch (statistic) {
@@ -116,7 +118,7 @@ void TForm1::Label28Click() {
         const StatSeries& shownSeries() override { return form_.Series2; }
         void status(const std::string& text) override { form_.setStatus(text); }
 
-    private:
+      private:
         TForm1& form_;
     };
     FormPoolHost host(*this);
@@ -134,15 +136,24 @@ void TForm1::Label28Click() {
 
     setStatus(kRunStarts);
     std::int32_t runCounter = 0;
-    SearchContext search{
-        pool, random, runCounter, LaufMax, GeneratedTips, lastDraw, drawBefore, checkBox, upDown,
-        [this](const std::string& line, bool repaint) {
-            statusPanels[1] = line;
-            changed(FormPart::Status);
-            if (repaint) services_.ui.repaint();
-        },
-        [this] { changed(FormPart::Options); },
-        [this](const TipNumbers& t) { return Secheroderfuenfer(t[0], t[1], t[2], t[3], t[4], t[5]); }};
+    SearchContext search{pool,
+                         random,
+                         runCounter,
+                         LaufMax,
+                         GeneratedTips,
+                         lastDraw,
+                         drawBefore,
+                         checkBox,
+                         upDown,
+                         [this](const std::string& line, bool repaint) {
+                             statusPanels[1] = line;
+                             changed(FormPart::Status);
+                             if (repaint) services_.ui.repaint();
+                         },
+                         [this] { changed(FormPart::Options); },
+                         [this](const TipNumbers& t) {
+                             return Secheroderfuenfer(t[0], t[1], t[2], t[3], t[4], t[5]);
+                         }};
 
     const bool nothingToDraw = pool.pickRange <= 0;
     for (int k = 1; k <= kTipCount && !nothingToDraw; ++k) {
@@ -152,7 +163,8 @@ void TForm1::Label28Click() {
         if (searched) {
             result = searchTip(k, search);
             std::int32_t sum = 0;
-            for (std::int32_t n : result) sum += n;
+            for (std::int32_t n : result)
+                sum += n;
             tips.row(k).sum = std::to_string(sum);
             if (k == 1) {
                 activePage = Page::TabSheet1;
@@ -181,8 +193,8 @@ void TForm1::Label28Click() {
 void TForm1::SpeedButton13Click() {
     const std::string suggestion = std::to_string(random.nextBelow(99999));
     const std::string text = services_.ui.inputText(
-        "Ihre Glückszahl (1-99999999)?",
-        "Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!", suggestion);
+        "Ihre Glückszahl (1-99999999)?", "Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!",
+        suggestion);
     // Whatever fails from here on, the run included, ends the start quietly with a fresh seed.
     try {
         const auto lucky = parseInteger(text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace varo {
@@ -27,5 +28,27 @@ struct DatePicker {
         return true;
     }
 };
+
+// The option check boxes CheckBox1..CheckBox18 as the window is designed, by their number
+// (index 0 unused). CheckBox16 and CheckBox17 are the hidden weekday options.
+inline std::array<bool, 19> designCheckBoxes() {
+    std::array<bool, 19> checked{};
+    for (std::size_t n : {2, 3, 4, 5, 8, 9, 10, 14, 16, 18})
+        checked[n] = true;
+    return checked;
+}
+
+// The spin boxes UpDown1..UpDown8 with their design positions and ranges (index 0 unused).
+inline std::array<SpinBox, 9> designSpinBoxes() {
+    return {{{},
+             {100, 21, 279},
+             {180, 21, 279},
+             {3, 0, 5},
+             {0, 0, 5},
+             {0, 0, 5},
+             {5, 3, 6},
+             {100, 1, 10000},
+             {12, 1, 12}}};
+}
 
 }  // namespace varo

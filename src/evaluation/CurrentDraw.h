@@ -21,7 +21,8 @@ struct CurrentDraw {
 
     // Copies the record's eight number bytes into Zahl[1..8].
     void loadNumbers(const DrawRecord& record) {
-        for (int i = 1; i <= 8; ++i) Zahl[static_cast<std::size_t>(i)] = record.numberByte(i);
+        for (int i = 1; i <= 8; ++i)
+            Zahl[static_cast<std::size_t>(i)] = record.numberByte(i);
     }
 };
 

@@ -9,7 +9,8 @@ namespace {
 int sharedWith(const TipNumbers& tip, const std::int32_t* numbers, std::size_t count) {
     int shared = 0;
     for (std::int32_t n : tip)
-        for (std::size_t j = 0; j < count; ++j) shared += n == numbers[j];
+        for (std::size_t j = 0; j < count; ++j)
+            shared += n == numbers[j];
     return shared;
 }
 
@@ -84,8 +85,7 @@ bool passesSum(std::int32_t sum, const SearchContext& c) {
 }
 
 bool passesLastDraws(const TipNumbers& tip, const SearchContext& c) {
-    if (c.checkBox[4] && sharedWith(tip, c.lastDraw.data(), 7) > c.upDown[4].position)
-        return false;
+    if (c.checkBox[4] && sharedWith(tip, c.lastDraw.data(), 7) > c.upDown[4].position) return false;
     if (c.checkBox[5] && sharedWith(tip, c.drawBefore.data(), 7) > c.upDown[5].position)
         return false;
     return true;
@@ -113,7 +113,8 @@ TipNumbers searchTip(int k, SearchContext& c) {
         if (p < 6) continue;
 
         std::int32_t sum = 0;
-        for (std::int32_t n : candidate) sum += n;
+        for (std::int32_t n : candidate)
+            sum += n;
         std::sort(candidate.begin(), candidate.end());
         if (c.showCandidate) c.showCandidate(candidateLine(k, candidate, sum), k >= 2);
 

@@ -44,9 +44,9 @@ std::string candidateLine(int k, const TipNumbers& sorted, std::int32_t sum);
 
 // The acceptance tests in their order; each is true when the candidate passes.
 bool passesOverlap(int k, const TipNumbers& tip, const SearchContext& context);  // T1
-bool passesForcedPair(const TipNumbers& tip, const SearchContext& context);        // T2
-bool passesNoRunOfThree(const TipNumbers& tip, const SearchContext& context);      // T3
-bool passesSum(std::int32_t sum, const SearchContext& context);                     // T4
-bool passesLastDraws(const TipNumbers& tip, const SearchContext& context);          // T5, T6
+bool passesForcedPair(const TipNumbers& tip, const SearchContext& context);      // T2
+bool passesNoRunOfThree(const TipNumbers& tip, const SearchContext& context);    // T3
+bool passesSum(std::int32_t sum, const SearchContext& context);                  // T4
+bool passesLastDraws(const TipNumbers& tip, const SearchContext& context);       // T5, T6
 
 }  // namespace varo

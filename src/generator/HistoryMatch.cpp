@@ -34,7 +34,8 @@ std::uint64_t tipMask(const TipNumbers& tip) {
 int countPairs(const TipNumbers& tip, const DrawRecord& draw) {
     int hits = 0;
     for (std::uint8_t drawn : draw.Zahlen)
-        for (std::int32_t number : tip) hits += number == drawn;
+        for (std::int32_t number : tip)
+            hits += number == drawn;
     return hits;
 }
 
@@ -42,7 +43,8 @@ int countPairs(const TipNumbers& tip, const DrawRecord& draw) {
 
 HistoryMatch::HistoryMatch(std::vector<DrawRecord> draws) : draws_(std::move(draws)) {
     entries_.reserve(draws_.size());
-    for (const DrawRecord& draw : draws_) entries_.push_back({numberMask(draw)});
+    for (const DrawRecord& draw : draws_)
+        entries_.push_back({numberMask(draw)});
 }
 
 bool HistoryMatch::noMatch(const TipNumbers& tip, double startDate, int atLeast,
@@ -55,8 +57,8 @@ bool HistoryMatch::noMatch(const TipNumbers& tip, double startDate, int atLeast,
         if (draw.Datum < startDate) continue;
         last = &draw;
         const std::uint64_t drawBits = entries_[i].mask;
-        const int hits = tipBits && drawBits ? std::popcount(tipBits & drawBits)
-                                             : countPairs(tip, draw);
+        const int hits =
+            tipBits && drawBits ? std::popcount(tipBits & drawBits) : countPairs(tip, draw);
         if (hits >= atLeast) {
             matched = true;
             break;
@@ -66,9 +68,9 @@ bool HistoryMatch::noMatch(const TipNumbers& tip, double startDate, int atLeast,
         // The register ends as the text-based test leaves it after its last comparison.
         current.Datum1 = last->Datum;
         current.loadNumbers(*last);
-        const std::array<std::string, 6> texts = {
-            std::to_string(tip[0]), std::to_string(tip[1]), std::to_string(tip[2]),
-            std::to_string(tip[3]), std::to_string(tip[4]), std::to_string(tip[5])};
+        const std::array<std::string, 6> texts = {std::to_string(tip[0]), std::to_string(tip[1]),
+                                                  std::to_string(tip[2]), std::to_string(tip[3]),
+                                                  std::to_string(tip[4]), std::to_string(tip[5])};
         Zettelcheck(current, {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
     }
     return !matched;

@@ -16,7 +16,7 @@ using TipNumbers = std::array<std::int32_t, 6>;
 // (a 0, a number twice, a damaged byte) are counted pair by pair exactly as the hit count
 // does, so the answer is always that of the hit count.
 class HistoryMatch {
-public:
+  public:
     explicit HistoryMatch(std::vector<DrawRecord> draws);
 
     // True when no draw dated on or after startDate holds `atLeast` or more of the tip's
@@ -25,7 +25,7 @@ public:
     // Datum1 of the last draw compared and the hit count's results against it.
     bool noMatch(const TipNumbers& tip, double startDate, int atLeast, CurrentDraw& current) const;
 
-private:
+  private:
     struct Entry {
         std::uint64_t mask;  // bits of the six numbers; 0 when the draw needs the slow count
     };

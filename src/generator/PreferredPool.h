@@ -28,7 +28,7 @@ enum class PoolStatistic { Overdue, Pairs, Triples, Quadruples, Frequency };
 
 // What building the pool needs from the window.
 class PoolHost {
-public:
+  public:
     virtual ~PoolHost() = default;
     // Runs the statistic through its normal entry point and returns the series it left.
     virtual const StatSeries& runStatistic(PoolStatistic statistic) = 0;

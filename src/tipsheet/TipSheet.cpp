@@ -20,14 +20,16 @@ const std::string& TipSheet::cell(int tip, int position) const {
 
 void TipSheet::toggleMark(int tip) {
     TipRow& r = row(tip);
-    r.labelColour = r.labelColour == TextColour::WindowText ? TextColour::Red : TextColour::WindowText;
+    r.labelColour =
+        r.labelColour == TextColour::WindowText ? TextColour::Red : TextColour::WindowText;
 }
 
 void TipSheet::clearUnmarked() {
     for (int tip = 1; tip <= kTipCount; ++tip) {
         if (marked(tip)) continue;
         TipRow& r = row(tip);
-        for (std::string& c : r.cells) c.clear();
+        for (std::string& c : r.cells)
+            c.clear();
         r.hits.clear();
         r.sum.clear();
     }

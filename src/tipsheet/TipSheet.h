@@ -28,7 +28,7 @@ std::string normalizeCellText(std::string_view text);
 
 // The twelve tips of the tip sheet, tip 1..12 and position 1..6.
 class TipSheet {
-public:
+  public:
     // Sets a cell's text through the cell validation, as every change of a cell does.
     void setCell(int tip, int position, std::string_view text);
     const std::string& cell(int tip, int position) const;
@@ -45,7 +45,7 @@ public:
     // Empties every unmarked tip with its hits and sum texts; marks and colours stay.
     void clearUnmarked();
 
-private:
+  private:
     std::array<TipRow, kTipCount> rows_;
 };
 

@@ -12,14 +12,7 @@ class CandidateSearchTest : public ::testing::Test {
         for (int i = 0; i < 500; ++i)
             pool.entries[static_cast<std::size_t>(i)] = i % 43 + 1;
         pool.pickRange = 500;
-        for (int n : {3, 4, 5, 8, 9, 10, 14, 16, 18})
-            checkBox[static_cast<std::size_t>(n)] = true;
-        upDown[1] = {100, 21, 279};
-        upDown[2] = {180, 21, 279};
-        upDown[3] = {3, 0, 5};
-        upDown[4] = {0, 0, 5};
-        upDown[5] = {0, 0, 5};
-        upDown[6] = {5, 3, 6};
+        checkBox = designCheckBoxes();
         random.setState(4711);
     }
 
@@ -43,7 +36,7 @@ class CandidateSearchTest : public ::testing::Test {
     std::int32_t counter = 0;
     GeneratedTips generated{};
     std::array<bool, 19> checkBox{};
-    std::array<SpinBox, 9> upDown{};
+    std::array<SpinBox, 9> upDown = designSpinBoxes();
     std::vector<std::string> lines;
 };
 

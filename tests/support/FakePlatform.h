@@ -57,7 +57,7 @@ class FakeShell : public Shell {
 };
 
 class FakeSound : public Sound {
-public:
+  public:
     void playAsync(const std::string& path) override { played.push_back(path); }
     std::vector<std::string> played;
 };

@@ -47,8 +47,7 @@ bool TForm1::Secheroderfuenfer(std::int32_t Tipp1, std::int32_t tipp2, std::int3
     const HistoryMatch& match = runHistory_ ? *runHistory_ : *ownCopy;
 
     aktDatum = DateTimePicker2.date;
-    Series2.showOnly(StatSeries::Series::Series2);
-    Series2.clear();
+    emptyChart();
     changed(FormPart::Chart);
     return match.noMatch({Tipp1, tipp2, tipp3, tipp4, tipp5, tipp6}, aktDatum, atLeast, current);
 }

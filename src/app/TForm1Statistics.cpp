@@ -11,10 +11,8 @@ namespace varo {
 
 void TForm1::SpeedButton2Click() {
     BusyCursor busy(services_.ui);
-    const std::vector<DrawRecord> draws = history().scan();
-    aktDatum = DateTimePicker2.date;
-    Series2.showOnly(StatSeries::Series::Series2);
-    Series2.clear();
+    const std::vector<DrawRecord> draws = beginHistoryStatistic();
+    // The numbers over the bars go for good with the first number frequency.
     Series2.setMarksVisible(false);
     changed(FormPart::Chart);
 
@@ -22,7 +20,7 @@ void TForm1::SpeedButton2Click() {
         draws, aktDatum,
         [this](const DrawRecord& draw) { services_.ui.showMessage(formatShortDate(draw.Datum)); });
     publishNumberFrequency(frequency, Series2);
-    changed(FormPart::Chart);
+    finishStatistic(false);
 }
 
 std::vector<DrawRecord> TForm1::beginHistoryStatistic() {

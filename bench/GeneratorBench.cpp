@@ -1,26 +1,14 @@
 #include <benchmark/benchmark.h>
 
-#include "BenchHistory.h"
-#include "NullPlatform.h"
-#include "app/TForm1.h"
+#include "BenchForm.h"
 
 namespace {
 
 using namespace varo::bench;
 
-// A form over a history of 3,300 weekly draws, as after start-up.
-struct BenchForm {
-    NullUi ui;
-    NullShell shell;
-    NullClock clock;
-    NullSound sound;
-    varo::TForm1 form{{ui, shell, clock, sound, writeBenchHistory(3300)}};
-    BenchForm() { form.FormCreate(440); }
-};
-
 // (a) "Tipps berechnen" with the design options: twelve tips.
 void BM_DefaultRun(benchmark::State& state) {
-    BenchForm bench;
+    BenchForm bench(3300);
     for (auto _ : state) {
         bench.form.Label28Click();
         benchmark::DoNotOptimize(bench.form.GeneratedTips.data());
@@ -31,7 +19,7 @@ BENCHMARK(BM_DefaultRun)->Unit(benchmark::kMillisecond);
 // (b) The largest budget, 10 million drawn numbers, with a history test no candidate passes
 // (no past draw may share 3 numbers): the run uses up the whole budget on tip 1.
 void BM_ExhaustedRun(benchmark::State& state) {
-    BenchForm bench;
+    BenchForm bench(3300);
     bench.form.upDown[7].setPosition(10000);
     bench.form.UpDown7Changing();
     bench.form.upDown[6].setPosition(3);
@@ -45,7 +33,7 @@ BENCHMARK(BM_ExhaustedRun)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // (c) A run from a fixed lucky number, as the lucky-number start sets it.
 void BM_LuckyNumberRun(benchmark::State& state) {
-    BenchForm bench;
+    BenchForm bench(3300);
     for (auto _ : state) {
         bench.form.random.setState(4711);
         bench.form.Label28Click();

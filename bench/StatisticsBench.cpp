@@ -1,25 +1,15 @@
 #include <benchmark/benchmark.h>
 
-#include "BenchHistory.h"
-#include "NullPlatform.h"
-#include "app/TForm1.h"
+#include "BenchForm.h"
 
 namespace {
 
-using varo::bench::NullClock;
-using varo::bench::NullShell;
-using varo::bench::NullSound;
-using varo::bench::NullUi;
+using varo::bench::BenchForm;
 
 // The whole button: read the history, count, publish the 45 bars.
 void BM_NumberFrequency(benchmark::State& state) {
-    NullUi ui;
-    NullShell shell;
-    NullClock clock;
-    NullSound sound;
-    varo::TForm1 form({ui, shell, clock, sound,
-                       varo::bench::writeBenchHistory(static_cast<int>(state.range(0)))});
-    form.FormCreate(440);
+    BenchForm bench(static_cast<int>(state.range(0)));
+    varo::TForm1& form = bench.form;
     for (auto _ : state) {
         form.SpeedButton2Click();
         benchmark::DoNotOptimize(form.Series2.points().data());
@@ -30,13 +20,8 @@ BENCHMARK(BM_NumberFrequency)->Arg(3300)->Arg(50000)->Unit(benchmark::kMicroseco
 
 // The whole button of each further statistic, file read included.
 void BM_Statistic(benchmark::State& state, void (varo::TForm1::*handler)()) {
-    NullUi ui;
-    NullShell shell;
-    NullClock clock;
-    NullSound sound;
-    varo::TForm1 form({ui, shell, clock, sound,
-                       varo::bench::writeBenchHistory(static_cast<int>(state.range(0)))});
-    form.FormCreate(440);
+    BenchForm bench(static_cast<int>(state.range(0)));
+    varo::TForm1& form = bench.form;
     for (auto _ : state) {
         (form.*handler)();
         benchmark::DoNotOptimize(form.Series2.points().data());
@@ -66,12 +51,8 @@ BENCHMARK_CAPTURE(BM_Statistic, SumDistribution, &varo::TForm1::SpeedButton9Clic
 
 // Reads the tip sheet only, so the history's size plays no part: a full sheet of twelve tips.
 void BM_TipDistribution(benchmark::State& state) {
-    NullUi ui;
-    NullShell shell;
-    NullClock clock;
-    NullSound sound;
-    varo::TForm1 form({ui, shell, clock, sound, varo::bench::writeBenchHistory(3300)});
-    form.FormCreate(440);
+    BenchForm bench(3300);
+    varo::TForm1& form = bench.form;
     for (int tip = 1; tip <= varo::kTipCount; ++tip)
         for (int position = 1; position <= varo::kCellsPerTip; ++position)
             form.tips.setCell(tip, position, std::to_string((tip * 7 + position * 5) % 45 + 1));

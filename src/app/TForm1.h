@@ -144,6 +144,8 @@ class TForm1 {
     bool excludedDay(double date) const;
     // Makes the record the current draw: Zahl, Datum1, the draw lines and the check date.
     void showDraw(const DrawRecord& record, bool threeBlanks);
+    // One draw back or forward, passing over excluded days.
+    void stepDraw(bool forward);
 
     void setStatus(const std::string& text);  // panel 1, painted at once
     void reseedFromClock();

@@ -80,19 +80,18 @@ void TForm1::SpeedButton5Click() {
 }
 
 void TForm1::SpeedButton6Click() {
-    const std::vector<DrawRecord> records = history().scan();
-    const auto step =
-        stepBack(records, current.Position, [this](double date) { return excludedDay(date); });
-    if (!step) return;
-    current.Position = step->position;
-    showDraw(records[step->index], false);
-    Komplettcheck();
+    stepDraw(false);
 }
 
 void TForm1::SpeedButton7Click() {
+    stepDraw(true);
+}
+
+void TForm1::stepDraw(bool forward) {
     const std::vector<DrawRecord> records = history().scan();
-    const auto step =
-        stepForward(records, current.Position, [this](double date) { return excludedDay(date); });
+    const ExcludedDay excluded = [this](double date) { return excludedDay(date); };
+    const auto step = forward ? stepForward(records, current.Position, excluded)
+                              : stepBack(records, current.Position, excluded);
     if (!step) return;
     current.Position = step->position;
     showDraw(records[step->index], false);
